@@ -21,6 +21,8 @@
 #include "app/wrapped_text.h"
 #include "commands/clear.h"
 #include "commands/verify.h"
+#include "svg/save_file.h"
+#include "svg/svg_document.h"
 
 namespace kt {
 
@@ -197,6 +199,8 @@ void MainWindow::bindEvents()
     Toolkit& ui = *toolkit_;
     onClick(Control::VerifyButton, [&ui] { verifyCodeList(ui); });
     onClick(Control::ClearButton, [&ui] { clearCodeList(ui); });
+    onClick(Control::CopyButton, [&ui] { buildSvgDocument(ui); });
+    onClick(Control::SaveButton, [&ui] { saveSvgFile(ui); });
     // CodeListEdit reports to codeListEdit().keyPressed, keyReleased and leftButtonReleased.
 }
 
