@@ -1,6 +1,5 @@
 #include "svg/barcode_group.h"
 
-#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstring>

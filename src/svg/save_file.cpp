@@ -36,7 +36,8 @@ void saveSvgFile(Toolkit& ui)
     verifyCodeList(ui);
     reseedRandom(ui.tickCount());
     const SvgOutcome outcome = copySvgDocument(ui);
-    const Text proposedName = joinTexts({ProposedNameStart, integerToText(nextRandom() % 100001)});
+    const Text proposedName =
+        joinTexts({ProposedNameStart, integerToText(nextRandom() % 100001)});
 
     // An empty list, and one that stopped the copy, leave no finished document to write.
     if (outcome != SvgOutcome::Complete)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -115,11 +116,9 @@ TEST_F(MainWindowTest, SaveButtonWritesTheClipboardBytesWhereTheUserChooses)
 
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QString start = QDir(desktop).exists() ? desktop : QDir::homePath();
-    EXPECT_TRUE(QRegularExpression("^" + QRegularExpression::escape(QDir(start).filePath("条形码"))
-                                   + "(0|[1-9][0-9]{0,4})\\.svg$")
-                    .match(proposed)
-                    .hasMatch())
-        << proposed.toStdString();
+    const QString name = QRegularExpression::escape(QDir(start).filePath("条形码"));
+    const QRegularExpression proposedName("^" + name + "(0|[1-9][0-9]{0,4})\\.svg$");
+    EXPECT_TRUE(proposedName.match(proposed).hasMatch()) << proposed.toStdString();
     EXPECT_EQ(filters, QStringList{"svg (*.svg)"});
     EXPECT_EQ(suffix, "svg");
     EXPECT_TRUE(asksBeforeOverwriting);
@@ -144,7 +143,8 @@ TEST_F(MainWindowTest, SaveFailureIsShownOnTheWindow)
 
     ASSERT_TRUE(closer);
     ASSERT_EQ(closer->seen.size(), 1u);
-    EXPECT_TRUE(closer->seen[0].text.startsWith("文件无法保存：")) << closer->seen[0].text.toStdString();
+    EXPECT_TRUE(closer->seen[0].text.startsWith("文件无法保存："))
+        << closer->seen[0].text.toStdString();
     EXPECT_GT(closer->seen[0].text.size(), QString("文件无法保存：").size());
     EXPECT_EQ(closer->seen[0].title, "错误！");
     EXPECT_EQ(closer->seen[0].icon, QMessageBox::Critical);

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include "fake_toolkit.h"
 #include "svg/svg_document.h"
@@ -23,14 +22,11 @@ bool toolsPresent()
            == 0;
 }
 
+// A folder of its own for each run, so that runs side by side do not meet.
 fs::path scratchFolder()
 {
-    const fs::path folder = fs::temp_directory_path()
-                            / ("kt-decode-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                                 ->random_seed())
-                               + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    return folder;
+    std::string pattern = (fs::temp_directory_path() / "kt-decode-XXXXXX").string();
+    return mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
 }
 
 // The document carries no namespace, which the renderer needs; a page of our own supplies
@@ -65,6 +61,7 @@ TEST(SvgDecode, EveryCodeScansAsItsBodyAndComputedCheckDigit)
     ASSERT_EQ(ui.clipboard.size(), 1u);
 
     const fs::path folder = scratchFolder();
+    ASSERT_FALSE(folder.empty());
     writePage(folder / "page.svg", ui.clipboard[0], 6);
     ASSERT_EQ(run("rsvg-convert -z 4 -o '" + (folder / "page.png").string() + "' '"
                   + (folder / "page.svg").string() + "'"),
@@ -93,6 +90,7 @@ TEST(SvgDecode, BodiesOfAnyBytesStillGiveADocumentTheRendererAccepts)
     ASSERT_EQ(ui.clipboard.size(), 1u);
 
     const fs::path folder = scratchFolder();
+    ASSERT_FALSE(folder.empty());
     writePage(folder / "page.svg", ui.clipboard[0], 1);
     EXPECT_EQ(run("rsvg-convert -o '" + (folder / "page.png").string() + "' '"
                   + (folder / "page.svg").string() + "'"),
