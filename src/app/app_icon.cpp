@@ -11,12 +11,13 @@ namespace kt {
 
 namespace {
 
-constexpr char IconBody[] = "690123456789";
+// The same picture as the installed icon: the bars of one code on a white tile.
+constexpr char IconBody[] = "400638133393";
 constexpr int Side = 128;
-constexpr int BarsLeft = 16;  // one pixel per module, centred: (128 - 96) / 2
-constexpr int BarsTop = 20;
-constexpr int BarsBottom = 100;
-constexpr int GuardsBottom = 108;
+constexpr int BarsLeft = 16;  // one unit per module, 96 modules centred on the tile
+constexpr int BarsTop = 22;
+constexpr int BarsBottom = 98;
+constexpr int GuardsBottom = 106;
 const QColor Ink(0xE6, 0x00, 0x12);
 
 // The start, centre and end guards reach lower than the digits' bars.
@@ -30,9 +31,14 @@ bool isGuardModule(int module)
 QIcon programIcon()
 {
     const Text pattern = buildModulePattern(IconBody, computeCheckDigit(IconBody));
-    QImage image(Side, Side, QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 2));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(4, 4, 120, 120), 14, 14);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (int module = 0; module < static_cast<int>(pattern.size()); ++module) {
         if (pattern[static_cast<std::size_t>(module)] != '1')
             continue;

@@ -9,7 +9,6 @@
 
 #include "app/toolkit.h"
 
-class QLineEdit;
 
 namespace kt {
 
@@ -18,8 +17,9 @@ class QtToolkit;
 
 class MainWindow final : public QWidget {
 public:
-    // What the window's frame adds to the client area is the window manager's; these are the
-    // outer size the window is laid out for and the client area left inside it.
+    // The window is laid out for an outer size; its client area is that size less a fixed
+    // single frame, 3 pixels on each side and a 19-pixel title bar over a 3-pixel edge.
+    // The window manager then draws its own frame around the client area.
     static constexpr QSize OuterSize{747, 869};
     static constexpr QSize ClientSize{741, 844};
 
