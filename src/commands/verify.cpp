@@ -2,7 +2,6 @@
 
 #include "commands/messages.h"
 #include "core/check_digit.h"
-#include "core/text.h"
 
 namespace kt {
 
@@ -13,28 +12,38 @@ constexpr char LineBreak[] = "\r\n";
 
 }  // namespace
 
-void verifyCodeList(Toolkit& ui)
+VerifyResult verifyText(std::string_view list)
 {
-    const std::vector<Text> lines = splitText(removeSpaces(ui.editText(Control::CodeListEdit)),
-                                              LineBreak);
+    const std::vector<Text> lines = splitText(removeSpaces(list), LineBreak);
 
-    Text result;
+    VerifyResult verified;
     // Every line becomes at most a body, a digit and a line break.
-    result.reserve(lines.size() * (BodyLength + 3));
-    for (const Text& line : lines) {
+    verified.text.reserve(lines.size() * (BodyLength + 3));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Text& line = lines[i];
         if (!line.empty()) {
             if (textLength(line) < BodyLength) {
-                ui.showMessage(ShortLineMessage, ConfirmTitle, MessageIcon::None,
-                               MessageOwner::None);
-                return;
+                verified.text.clear();
+                verified.shortLine = static_cast<int>(i + 1);
+                return verified;
             }
             const Text body = leftText(line, BodyLength);
-            result += body;
-            result += integerToText(computeCheckDigit(body));
+            verified.text += body;
+            verified.text += integerToText(computeCheckDigit(body));
         }
-        result += LineBreak;
+        verified.text += LineBreak;
     }
-    ui.setEditText(Control::CodeListEdit, result);
+    return verified;
+}
+
+void verifyCodeList(Toolkit& ui)
+{
+    const VerifyResult verified = verifyText(ui.editText(Control::CodeListEdit));
+    if (verified.shortLine != 0) {
+        ui.showMessage(ShortLineMessage, ConfirmTitle, MessageIcon::None, MessageOwner::None);
+        return;
+    }
+    ui.setEditText(Control::CodeListEdit, verified.text);
 }
 
 }  // namespace kt

@@ -60,5 +60,23 @@ TEST(VerifyCodeList, RewritesEveryLineOrRefusesTheWholeList)
     }
 }
 
+TEST(VerifyText, NamesTheFirstShortLineCountingEveryLine)
+{
+    const struct {
+        const char* list;
+        int shortLine;
+    } cases[] = {
+        {"12345678901", 1},
+        {"123456789012\r\n\r\n  \r\n1234 5678 901\r\n1\r\n", 4},
+        {"123456789012\n1\r\n12", 2},  // a lone LF does not end a line
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        const VerifyResult verified = verifyText(c.list);
+        EXPECT_EQ(verified.shortLine, c.shortLine);
+        EXPECT_EQ(verified.text, "");
+    }
+}
+
 }  // namespace
 }  // namespace kt
