@@ -1,0 +1,37 @@
+#pragma once
+// Reads a code list line by line in large chunks, so that a list of any length passes
+// through a buffer of fixed size.
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace kt::cli {
+
+class LineReader {
+public:
+    explicit LineReader(std::FILE* file);
+
+    // The next line without its line break, or nothing at the end of the input or on a read
+    // error. A line ends at LF, CR LF or a lone CR, as every one of them breaks the line in
+    // the window's list. A byte order mark before the first line is dropped. The view lasts
+    // until the next call.
+    std::optional<std::string_view> next();
+
+    bool failed() const { return failed_; }
+
+private:
+    // Moves the unread bytes to the front and reads more behind them; false at the end.
+    bool refill();
+
+    std::FILE* file_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // first unread byte
+    std::size_t end_ = 0;    // past the last byte read
+    bool atEnd_ = false;
+    bool failed_ = false;
+    bool firstLine_ = true;
+};
+
+}  // namespace kt::cli

@@ -1,0 +1,42 @@
+#include "cli/list_line.h"
+
+#include <QString>
+
+#include <algorithm>
+
+#include "app/system_text.h"
+
+namespace kt::cli {
+
+namespace {
+
+// Nearly every code list is ASCII, which is the same bytes in every encoding here.
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+Text lineToSystemText(std::string_view utf8)
+{
+    if (isAscii(utf8))
+        return Text(utf8);
+    QString line = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    // The list box gives a no-break space back as a plain space, which verifying removes.
+    line.replace(QChar::Nbsp, u' ');
+    return toSystemText(line);
+}
+
+void appendLineAsUtf8(std::string& out, std::string_view systemText)
+{
+    if (isAscii(systemText)) {
+        out += systemText;
+        return;
+    }
+    const QByteArray utf8 = systemTextToUtf8(Text(systemText));
+    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+}  // namespace kt::cli
