@@ -9,6 +9,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
   bin/korvane-tessaly
+  bin/korvane-tessaly-cli
   share/applications/$app_id.desktop
   share/metainfo/$app_id.metainfo.xml
   share/icons/hicolor/scalable/apps/$app_id.svg
@@ -19,7 +20,9 @@ status=0
 for file in "${expected[@]}"; do
   [[ -s $prefix/$file ]] || { echo "missing from the install: $file"; status=1; }
 done
-[[ -x $prefix/bin/korvane-tessaly ]] || { echo "korvane-tessaly is not executable"; status=1; }
+for program in korvane-tessaly korvane-tessaly-cli; do
+  [[ -x $prefix/bin/$program ]] || { echo "$program is not executable"; status=1; }
+done
 for size in 48 256; do
   geometry=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
   [[ $geometry == *"$size x $size"* ]] || { echo "icon $size: $geometry"; status=1; }
