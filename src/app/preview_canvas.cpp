@@ -15,7 +15,7 @@ constexpr int CanvasHeight = 264;
 }  // namespace
 
 PreviewCanvas::PreviewCanvas(QWidget* parent)
-    : QWidget(parent), picture_(CanvasWidth, CanvasHeight, QImage::Format_RGB32), textFont_(font())
+    : QWidget(parent), picture_(CanvasWidth, CanvasHeight, QImage::Format_RGB32)
 {
     setFixedSize(CanvasWidth, CanvasHeight);
     // The picture covers every pixel, so Qt need not paint a background first.
@@ -44,8 +44,10 @@ void PreviewCanvas::fillRect(int x1, int y1, int x2, int y2)
 
 void PreviewCanvas::setTextFont(const QString& face, int pixelHeight)
 {
-    textFont_.setFamily(face);
-    textFont_.setPixelSize(std::max(pixelHeight, 1));
+    QFont textFont = font();
+    textFont.setFamily(face);
+    textFont.setPixelSize(std::max(pixelHeight, 1));
+    setFont(textFont);
 }
 
 void PreviewCanvas::writeText(int x, int y, const QString& text)
@@ -53,7 +55,7 @@ void PreviewCanvas::writeText(int x, int y, const QString& text)
     if (text.isEmpty())
         return;
     QPainter painter(&picture_);
-    painter.setFont(textFont_);
+    painter.setFont(font());
     painter.setPen(textColour_);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);

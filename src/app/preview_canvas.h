@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -21,7 +20,8 @@ public:
     void setFillColour(const QColor& colour) { fillColour_ = colour; }
     // Corners in any order; pixels x1..x2-1, y1..y2-1; zero width or height widened to one.
     void fillRect(int x1, int y1, int x2, int y2);
-    // Face and character height in pixels; weight and slant stay as they were.
+    // Face and character height in pixels for the canvas's own font; weight and slant stay
+    // as they were.
     void setTextFont(const QString& face, int pixelHeight);
     void setTextColour(const QColor& colour) { textColour_ = colour; }
     // The top-left of the text's cell lands on (x, y); nothing is painted behind it.
@@ -34,7 +34,6 @@ private:
     QImage picture_;
     QColor fillColour_ = Qt::white;
     QColor textColour_ = Qt::black;
-    QFont textFont_;
 };
 
 }  // namespace kt
