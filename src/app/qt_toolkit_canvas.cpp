@@ -77,7 +77,7 @@ CaretInDocument caretInDocument(QWidget* edit)
 // walk never steps over it, and a walk is back in step at the start of every line. Only a
 // CR can be swallowed, by a lone lead byte ending the line before it ("€" is the single byte
 // 0x80). So the caret's block suffices, grown by every neighbour whose break such a byte
-// hides, and led by the line break before it so that a search back for CR still finds it.
+// hides, and led by the line break before it, whose CR the walk back then always sees.
 TextAroundCaret QtToolkit::editTextAroundCaret(Control edit)
 {
     const CaretInDocument caret = caretInDocument(widget(edit));
