@@ -26,6 +26,8 @@
 #include "commands/input_limit.h"
 #include "commands/verify.h"
 #include "preview/preview.h"
+#include "svg/save_file.h"
+#include "svg/svg_document.h"
 
 namespace kt {
 
@@ -220,6 +222,8 @@ void MainWindow::bindEvents()
     Toolkit& ui = *toolkit_;
     onClick(Control::VerifyButton, [&ui] { verifyCodeList(ui); });
     onClick(Control::ClearButton, [&ui] { clearCodeList(ui); });
+    onClick(Control::CopyButton, [&ui] { buildSvgDocument(ui); });
+    onClick(Control::SaveButton, [&ui] { saveSvgFile(ui); });
     CodeListEdit& codeList = codeListEdit();
     codeList.keyPressed = [&ui](int virtualKey) { return acceptCodeListKey(ui, virtualKey); };
     codeList.keyReleased = [&ui] { drawPreview(ui); };
