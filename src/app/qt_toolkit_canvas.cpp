@@ -1,7 +1,6 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
 
 #include <cmath>
 #include <vector>
@@ -65,8 +64,6 @@ CaretInDocument caretInDocument(QWidget* edit)
 {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(edit))
         return {plain->document(), plain->textCursor().selectionStart()};
-    if (auto* rich = qobject_cast<QTextEdit*>(edit))
-        return {rich->document(), rich->textCursor().selectionStart()};
     return {};
 }
 
