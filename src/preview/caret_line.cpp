@@ -1,9 +1,15 @@
 #include "preview/caret_line.h"
 
+#include <algorithm>
+
 namespace kt {
 
 Text caretLineText(std::string_view text, int caret)
 {
+    // Past either end every caret gives what the nearest of these gives, and the sums below
+    // stay inside the integer range.
+    caret = std::clamp(caret, -1, textLength(text));
+
     const Text lineFeed = charFromCode(10);
     const Text carriageReturn = charFromCode(13);
 

@@ -31,6 +31,9 @@ const CaretLineCase CaretLineCases[] = {
     {"lead byte swallows the CR", "\x80\r\nAB", 0, "\x80\r\nAB"},
     {"the LF after a swallowed CR still starts a line", "\x80\r\nAB", 3, "AB"},
     {"double-byte characters kept whole", "\xD6\xD0\r\n\xD6\xD0" "12", 4, "\xD6\xD0" "12"},  // 中
+    // Carets the edit box never reports must not overflow the position sums.
+    {"caret at the integer maximum", TwoCodes, 2147483647, "123456789012"},
+    {"caret at the integer minimum", TwoCodes, -2147483647 - 1, ""},
 };
 
 TEST(CaretLineText, CutsTheCaretsLine)
