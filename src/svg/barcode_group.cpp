@@ -111,22 +111,25 @@ const GroupPieces& groupPieces()
     return pieces;
 }
 
-// Collects a group in a buffer large enough for any group, then appends it in one piece.
+// Two tags, at most one bar in two modules of three pieces each, thirteen digits of five;
+// the last piece's padding needs room as well.
+constexpr std::size_t MaxPieces = 2 + PatternLength / 2 * 3 + 13 * 5;
+static_assert(BarcodeGroupRoom >= (MaxPieces + 1) * Piece::Capacity);
+
+// Writes a group piece by piece into room for the largest one.
 class GroupWriter {
 public:
-    // Two tags, at most one bar in two modules of three pieces each, thirteen digits of five.
-    static constexpr std::size_t MaxPieces = 2 + PatternLength / 2 * 3 + 13 * 5;
+    explicit GroupWriter(char* room) : room_(room) {}
 
     void put(const Piece& piece)
     {
-        std::memcpy(buffer_.data() + size_, piece.bytes.data(), Piece::Capacity);
+        std::memcpy(room_ + size_, piece.bytes.data(), Piece::Capacity);
         size_ += piece.size;
     }
-    void appendTo(Text& out) const { out.append(buffer_.data(), size_); }
+    std::size_t size() const { return size_; }
 
 private:
-    // Left uninitialised: only what was written is read. The last piece's padding needs room.
-    std::array<char, (MaxPieces + 1) * Piece::Capacity> buffer_;
+    char* room_;
     std::size_t size_ = 0;
 };
 
@@ -141,22 +144,27 @@ struct Bars {
     explicit Bars(std::string_view pattern)
     {
         pattern = pattern.substr(0, PatternLength);
+        // Counted in locals: a member could be overwritten through the arrays, as far as the
+        // compiler knows, and would be read back from memory on every module.
         int starts = 0;
+        int closed = 0;
         bool dark = false;
         for (int k = 1; k <= static_cast<int>(pattern.size()); ++k) {
             const bool nowDark = pattern[k - 1] == '1';
             first[starts] = k;
-            closer[count] = k;
+            closer[closed] = k;
             starts += nowDark && !dark;
-            count += dark && !nowDark;
+            closed += dark && !nowDark;
             dark = nowDark;
         }
+        count = closed;
     }
 };
 
 }  // namespace
 
-void appendBarcodeGroup(Text& out, std::string_view body, int shift, std::optional<int> row)
+std::size_t writeBarcodeGroup(char* room, std::string_view body, int shift,
+                              std::optional<int> row)
 {
     const GroupPieces& pieces = groupPieces();
     body = body.substr(0, BodyLength);
@@ -170,7 +178,7 @@ void appendBarcodeGroup(Text& out, std::string_view body, int shift, std::option
     static const Piece groupStart("<g>");
     static const Piece groupEnd("</g>");
 
-    GroupWriter group;
+    GroupWriter group(room);
     group.put(groupStart);
     const Bars bars(pattern);
     for (int i = 0; i < bars.count; ++i) {
@@ -190,7 +198,14 @@ void appendBarcodeGroup(Text& out, std::string_view body, int shift, std::option
         group.put(pieces.digitEnd);
     }
     group.put(groupEnd);
-    group.appendTo(out);
+    return group.size();
+}
+
+void appendBarcodeGroup(Text& out, std::string_view body, int shift, std::optional<int> row)
+{
+    // Left uninitialised: only what was written is read.
+    std::array<char, BarcodeGroupRoom> room;
+    out.append(room.data(), writeBarcodeGroup(room.data(), body, shift, row));
 }
 
 Text buildBarcodeGroup(std::string_view body, int shift, std::optional<int> row)
