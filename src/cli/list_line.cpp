@@ -29,14 +29,11 @@ Text lineToSystemText(std::string_view utf8)
     return toSystemText(line);
 }
 
-void appendLineAsUtf8(std::string& out, std::string_view systemText)
+std::string lineToUtf8(std::string_view systemText)
 {
-    if (isAscii(systemText)) {
-        out += systemText;
-        return;
-    }
-    const QByteArray utf8 = systemTextToUtf8(Text(systemText));
-    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    if (isAscii(systemText))
+        return std::string(systemText);
+    return systemTextToUtf8(Text(systemText)).toStdString();
 }
 
 }  // namespace kt::cli

@@ -12,7 +12,7 @@ namespace kt::cli {
 // One line (no line break) of UTF-8 input as the window's list would hold it.
 Text lineToSystemText(std::string_view utf8);
 
-// One line of system text appended to out as UTF-8.
-void appendLineAsUtf8(std::string& out, std::string_view systemText);
+// One line of system text as UTF-8.
+std::string lineToUtf8(std::string_view systemText);
 
 }  // namespace kt::cli

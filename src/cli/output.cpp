@@ -8,22 +8,15 @@
 
 namespace kt::cli {
 
-namespace {
-
-// The longest piece appended between two flushes is one barcode group of a few kilobytes.
-constexpr std::size_t Headroom = std::size_t{1} << 14;
-
-}  // namespace
-
 Output::Output()
+    : buffer_(std::make_unique_for_overwrite<char[]>(Capacity))
 {
-    buffer_.reserve(ChunkSize + Headroom);
 }
 
 Output::Output(const QString& path)
-    : file_(std::make_unique<QSaveFile>(path))
+    : file_(std::make_unique<QSaveFile>(path)),
+      buffer_(std::make_unique_for_overwrite<char[]>(Capacity))
 {
-    buffer_.reserve(ChunkSize + Headroom);
     open_ = file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (!open_)
         error_ = file_->errorString();
@@ -31,20 +24,40 @@ Output::Output(const QString& path)
 
 Output::~Output() = default;
 
-bool Output::writeBuffer()
+void Output::append(std::string_view text)
 {
-    const auto size = static_cast<qint64>(buffer_.size());
+    // A failed write is remembered and reported by the next flush.
+    if (size_ + text.size() > Capacity)
+        writeBuffer();
+    if (text.size() > Capacity) {
+        write(text.data(), text.size());
+    } else {
+        std::memcpy(buffer_.get() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+}
+
+bool Output::write(const char* data, std::size_t size)
+{
+    if (!error_.isEmpty())
+        return false;  // the output is broken already
     if (file_) {
-        if (file_->write(buffer_.data(), size) != size) {
+        if (file_->write(data, static_cast<qint64>(size)) != static_cast<qint64>(size)) {
             error_ = file_->errorString();
             return false;
         }
-    } else if (std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size()) {
+    } else if (std::fwrite(data, 1, size, stdout) != size) {
         error_ = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    buffer_.clear();
     return true;
+}
+
+bool Output::writeBuffer()
+{
+    const bool written = write(buffer_.get(), size_);
+    size_ = 0;
+    return written;
 }
 
 bool Output::finish()

@@ -62,9 +62,9 @@ int runSvg(const QStringList& arguments)
 
     // On any failure the buffer is dropped: a short list leaves no output at all, and a
     // longer one never gets its tail.
+    static_assert(Output::RoomAtEnd >= BarcodeGroupRoom);
     const bool isStacked = parser.isSet(stacked);
-    Text& document = out.buffer();
-    document += SvgHead;
+    out.append(SvgHead);
     LineReader reader(input.file());
     int lineNumber = 0;
     while (const std::optional<std::string_view> line = reader.next()) {
@@ -83,9 +83,9 @@ int runSvg(const QStringList& arguments)
         }
         const std::string_view body = std::string_view(code).substr(0, BodyLength);
         if (isStacked)
-            appendBarcodeGroup(document, body);
+            out.advance(writeBarcodeGroup(out.room(), body));
         else
-            appendBarcodeGroup(document, body, 0, lineNumber);
+            out.advance(writeBarcodeGroup(out.room(), body, 0, lineNumber));
         if (!out.flushWhenFull()) {
             printError(Name, QStringLiteral("cannot write: %1").arg(out.errorString()));
             return Failure;
@@ -95,7 +95,7 @@ int runSvg(const QStringList& arguments)
         printError(Name, QStringLiteral("cannot read the code list"));
         return Failure;
     }
-    document += SvgTail;
+    out.append(SvgTail);
     if (!out.finish()) {
         printError(Name, QStringLiteral("cannot write: %1").arg(out.errorString()));
         return Failure;

@@ -65,8 +65,8 @@ int runVerify(const QStringList& arguments)
     Output out;
     for (std::size_t from = 0; from < text.size();) {
         const std::size_t end = text.find("\r\n", from);
-        appendLineAsUtf8(out.buffer(), text.substr(from, end - from));
-        out.buffer() += lineEnd;
+        out.append(lineToUtf8(text.substr(from, end - from)));
+        out.append(lineEnd);
         from = end + 2;
         if (!out.flushWhenFull()) {
             printError(Name, QStringLiteral("cannot write: %1").arg(out.errorString()));
