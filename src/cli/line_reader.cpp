@@ -7,13 +7,12 @@ namespace kt::cli {
 
 namespace {
 
-constexpr std::size_t ChunkSize = std::size_t{1} << 20;
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
 LineReader::LineReader(std::FILE* file)
-    : file_(file), buffer_(ChunkSize)
+    : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(ChunkSize)), capacity_(ChunkSize)
 {
 }
 
@@ -21,12 +20,16 @@ bool LineReader::refill()
 {
     if (atEnd_)
         return false;
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
-    if (buffer_.size() - end_ < ChunkSize / 2)
-        buffer_.resize(buffer_.size() * 2);  // a line longer than the buffer
-    const std::size_t read = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    if (capacity_ - end_ < ChunkSize / 2) {  // a line longer than the buffer
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
+    }
+    const std::size_t read = std::fread(buffer_.get() + end_, 1, capacity_ - end_, file_);
     end_ += read;
     if (read == 0) {
         atEnd_ = true;
@@ -40,7 +43,7 @@ std::optional<std::string_view> LineReader::next()
     const auto isBreak = [](char c) { return c == '\n' || c == '\r'; };
     std::size_t scanned = begin_;
     for (;;) {
-        const char* const data = buffer_.data();
+        const char* const data = buffer_.get();
         const char* const found = std::find_if(data + scanned, data + end_, isBreak);
         const auto at = static_cast<std::size_t>(found - data);
         // A CR at the end of what was read may be the first half of a CR LF.

@@ -3,14 +3,17 @@
 // through a buffer of fixed size.
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace kt::cli {
 
 class LineReader {
 public:
+    // Bytes asked of the input at once; the buffer grows only for a longer line.
+    static constexpr std::size_t ChunkSize = std::size_t{1} << 16;
+
     explicit LineReader(std::FILE* file);
 
     // The next line without its line break, or nothing at the end of the input or on a read
@@ -26,7 +29,10 @@ private:
     bool refill();
 
     std::FILE* file_;
-    std::vector<char> buffer_;
+    // Left uninitialised: touching memory that no read fills costs a program of a few
+    // codes more than its work.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
     std::size_t begin_ = 0;  // first unread byte
     std::size_t end_ = 0;    // past the last byte read
     bool atEnd_ = false;

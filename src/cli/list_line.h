@@ -12,6 +12,10 @@ namespace kt::cli {
 // One line (no line break) of UTF-8 input as the window's list would hold it.
 Text lineToSystemText(std::string_view utf8);
 
+// A line of UTF-8 input as a code line: in code page 936, spaces removed. A line of ASCII
+// without a space, as nearly every line is, comes back as it is; others are built in scratch.
+std::string_view toCodeLine(std::string_view utf8, Text& scratch);
+
 // One line of system text as UTF-8.
 std::string lineToUtf8(std::string_view systemText);
 

@@ -2,11 +2,33 @@
 
 #include <QSaveFile>
 
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace kt::cli {
+
+namespace {
+
+// Straight to the descriptor: the standard library's stream would split every chunk in two
+// system calls and copy a part of it.
+bool writeToStandardOutput(const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(STDOUT_FILENO, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace
 
 Output::Output()
     : buffer_(std::make_unique_for_overwrite<char[]>(Capacity))
@@ -46,7 +68,7 @@ bool Output::write(const char* data, std::size_t size)
             error_ = file_->errorString();
             return false;
         }
-    } else if (std::fwrite(data, 1, size, stdout) != size) {
+    } else if (!writeToStandardOutput(data, size)) {
         error_ = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
@@ -64,13 +86,8 @@ bool Output::finish()
 {
     if (!writeBuffer())
         return false;
-    if (file_) {
-        if (!file_->commit()) {
-            error_ = file_->errorString();
-            return false;
-        }
-    } else if (std::fflush(stdout) != 0) {
-        error_ = QString::fromLocal8Bit(std::strerror(errno));
+    if (file_ && !file_->commit()) {
+        error_ = file_->errorString();
         return false;
     }
     return true;

@@ -67,13 +67,14 @@ int runSvg(const QStringList& arguments)
     out.append(SvgHead);
     LineReader reader(input.file());
     int lineNumber = 0;
+    Text scratch;
     while (const std::optional<std::string_view> line = reader.next()) {
         if (lineNumber == INT_MAX) {
             printError(Name, QStringLiteral("more than %1 lines").arg(INT_MAX));
             return Failure;
         }
         ++lineNumber;
-        const Text code = removeSpaces(lineToSystemText(*line));
+        const std::string_view code = toCodeLine(*line, scratch);
         if (code.empty())
             continue;  // its row stays empty
         if (textLength(code) < BodyLength) {
@@ -81,7 +82,7 @@ int runSvg(const QStringList& arguments)
                                  .arg(lineNumber));
             return Failure;
         }
-        const std::string_view body = std::string_view(code).substr(0, BodyLength);
+        const std::string_view body = code.substr(0, BodyLength);
         if (isStacked)
             out.advance(writeBarcodeGroup(out.room(), body));
         else

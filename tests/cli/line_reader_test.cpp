@@ -46,7 +46,7 @@ TEST(LineReader, BreaksLinesAsTheWindowsListDoes)
 
 TEST(LineReader, LinesAcrossTheEdgesOfItsChunks)
 {
-    const std::size_t chunk = std::size_t{1} << 20;
+    const std::size_t chunk = LineReader::ChunkSize;
     // A CR LF split between two chunks, then a line longer than two chunks.
     const std::string first(chunk - 1, 'x');
     const std::string longLine(2 * chunk + 5, 'y');
