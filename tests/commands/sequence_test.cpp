@@ -91,13 +91,13 @@ const SequenceCase sequenceCases[] = {
             ValueTooLong},
     /*27*/ {"690123", "-0.99999995", "-1", "0", true, false, Form::Replace, Old, ""},
     // The 32-bit range ends the loop instead of wrapping.
-    /*28*/ {"", "2147483640", "2147483647", "5", false, false, Form::Replace, Old,
-            "2147483640\r\n2147483645\r\n"},
-    /*29*/ {"", "-2147483648", "-2147483648", "-7", false, false, Form::Replace, Old,
-            "-2147483648\r\n"},
+    /*28*/ {"1", "2147483640", "2147483647", "5", false, false, Form::Replace, Old,
+            "12147483640\r\n12147483645\r\n"},
+    /*29*/ {"1", "-2147483648", "-2147483648", "-7", false, false, Form::Replace, Old,
+            "1-2147483648\r\n"},
     // Too many lines are refused before any is built, unless a value is too long anyway.
-    /*30*/ {"", "0", "1000000", "1", true, false, Form::Replace, Old, nullptr, TooManyLines},
-    /*31*/ {"", "-2147483648", "2147483647", "1", true, true, Form::Append, Old, nullptr,
+    /*30*/ {"1", "0", "1000000", "1", true, false, Form::Replace, Old, nullptr, TooManyLines},
+    /*31*/ {"1", "-2147483648", "2147483647", "1", true, true, Form::Append, Old, nullptr,
             TooManyLines},
     /*32*/ {"1234567890", "0", "2000000", "1", true, false, Form::Replace, Old, nullptr,
             ValueTooLong},
@@ -135,8 +135,9 @@ TEST(GenerateSequence, FillsTheListOrRefusesTheRequest)
             messages.push_back({c.message, ErrorTitle, MessageIcon::Error,
                                 MessageOwner::MainWindow});
         EXPECT_EQ(ui.messages, messages);
-        if (!c.result)
+        if (!c.result) {
             EXPECT_EQ(ui.log, std::vector<std::string>{"message " + c.message});
+        }
     }
 }
 
@@ -155,7 +156,7 @@ const ShortcutCase shortcutCases[] = {
     /* 0*/ {"690123", "1", "3", "1", true, 1},
     /* 1*/ {"690123", "-3", "-1", "1", true, 1},
     /* 2*/ {"#A~", "-99", "99", "7", true, 1},
-    /* 3*/ {"", "2147483000", "2147483647", "13", true, 1},
+    /* 3*/ {"1", "2147483000", "2147483647", "13", true, 1},
     /* 4*/ {"690123", "1", "5", "-1", true, 1},
     /* 5*/ {"6901 23", "1", "3", "1", true, 1},
     /* 6*/ {"690123\xA1\xA1", "1", "3", "1", true, 1},
@@ -191,8 +192,8 @@ TEST(GenerateSequence, VerifiesAsIfTheListWereSetFirst)
 
 TEST(GenerateSequence, BuildsTheLargestSequenceAllowed)
 {
-    FakeToolkit direct = sequenceFields("", "1", "1000000", "1", true, true, Old);
-    FakeToolkit stepwise = sequenceFields("", "1", "1000000", "1", true, false, Old);
+    FakeToolkit direct = sequenceFields("1", "1", "1000000", "1", true, true, Old);
+    FakeToolkit stepwise = sequenceFields("1", "1", "1000000", "1", true, false, Old);
 
     generateSequence(direct, true);
     generateSequence(stepwise, true);
@@ -200,8 +201,8 @@ TEST(GenerateSequence, BuildsTheLargestSequenceAllowed)
 
     const Text& list = direct.texts[Control::CodeListEdit];
     ASSERT_EQ(list.size(), 1'000'000u * 15);
-    EXPECT_EQ(list.substr(0, 15), "0000000000017\r\n");
-    EXPECT_EQ(list.substr(list.size() - 15), "0000010000007\r\n");
+    EXPECT_EQ(list.substr(0, 15), "1000000000016\r\n");
+    EXPECT_EQ(list.substr(list.size() - 15), "1000010000006\r\n");
     EXPECT_EQ(list, stepwise.texts[Control::CodeListEdit]);
     EXPECT_TRUE(direct.messages.empty());
 }
