@@ -42,7 +42,8 @@ public:
     void writeCanvasText(int x, int y, const Text& text) override;
 
     MainWindow& mainWindow() { return window_; }
-    // The control's widget in MainWindow or, while it is open, in SeparatorWindow.
+    // The control's widget in MainWindow or, while it is open, in SeparatorWindow, whose
+    // widgets are marked with tagControl (control_tag.h).
     QWidget* widget(Control control) const;
 
 private:

@@ -1,0 +1,225 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include <optional>
+
+#include "app/app_icon.h"
+#include "app/code_list_edit.h"
+#include "app/control_tag.h"
+#include "app/qt_toolkit.h"
+#include "app/spin_buttons.h"
+#include "app/typing_filter.h"
+#include "app/window_place.h"
+#include "app/wrapped_text.h"
+#include "commands/clear.h"
+#include "commands/verify.h"
+
+namespace kt {
+
+namespace {
+
+enum class Kind { GroupBox, Label, LineEdit, CodeList, Button, CheckBox, Canvas };
+
+// Default: the platform's face at the given height. Gui: the platform's user-interface font.
+enum class Face { Default, Gui, Hei };
+
+struct FontSpec {
+    Face face;
+    int pixels = 0;  // character height
+    bool bold = false;
+};
+
+struct ControlRow {
+    Control control;
+    Kind kind;
+    std::optional<Control> parent;  // nothing: the window itself
+    QRect place;
+    const char* text;  // UTF-8
+    FontSpec font;
+    bool checked = false;
+};
+
+constexpr auto OnWindow = std::nullopt;
+constexpr Control SequenceGroup = Control::SequenceGroup;
+constexpr Control FieldsGroup = Control::SequenceFieldsGroup;
+
+// In creation order, which is also the Tab order.
+const ControlRow controlRows[] = {
+    {Control::SequenceGroup, Kind::GroupBox, OnWindow, {24, 25, 448, 326}, "生成条码序列", {Face::Default, 16, true}},
+    {Control::SequenceFieldsGroup, Kind::GroupBox, SequenceGroup, {11, 21, 425, 194}, "", {Face::Gui}},
+    {Control::PrefixLabel, Kind::Label, FieldsGroup, {9, 24, 102, 40}, "条码前缀：", {Face::Hei, 19, true}},
+    {Control::PrefixEdit, Kind::LineEdit, FieldsGroup, {106, 24, 297, 40}, "", {Face::Default, 23}},
+    {Control::StartLabel, Kind::Label, FieldsGroup, {18, 80, 88, 40}, "起始值：", {Face::Hei, 19, true}},
+    {Control::StartEdit, Kind::LineEdit, FieldsGroup, {106, 80, 85, 40}, "", {Face::Default, 23}},
+    {Control::EndLabel, Kind::Label, FieldsGroup, {224, 80, 82, 40}, "终止值：", {Face::Hei, 19, true}},
+    {Control::EndEdit, Kind::LineEdit, FieldsGroup, {302, 80, 85, 40}, "", {Face::Default, 23}},
+    {Control::StepLabel, Kind::Label, FieldsGroup, {247, 136, 74, 40}, "间隔：", {Face::Hei, 19, true}},
+    {Control::StepEdit, Kind::LineEdit, FieldsGroup, {302, 136, 85, 40}, "", {Face::Default, 23}},
+    {Control::ZeroPadCheck, Kind::CheckBox, SequenceGroup, {240, 223, 88, 22}, "自动补零", {Face::Default, 16}, true},
+    {Control::SyncVerifyCheck, Kind::CheckBox, SequenceGroup, {345, 222, 88, 24}, "同步校验", {Face::Default, 16}, true},
+    {Control::NewSequenceButton, Kind::Button, SequenceGroup, {217, 266, 100, 35}, "新序列", {Face::Hei, 21}},
+    {Control::AddSequenceButton, Kind::Button, SequenceGroup, {330, 265, 100, 35}, "添加序列", {Face::Hei, 21}},
+    {Control::PreviewCanvas, Kind::Canvas, OnWindow, {63, 409, 380, 264}, "", {Face::Gui}},
+    {Control::CopyButton, Kind::Button, OnWindow, {71, 713, 160, 50}, "复制到剪切板", {Face::Hei, 23}},
+    {Control::SaveButton, Kind::Button, OnWindow, {254, 713, 160, 50}, "保存文件", {Face::Hei, 23}},
+    {Control::PasteHintLabel, Kind::Label, OnWindow, {54, 769, 194, 32}, "（AI CC 可以直接粘贴）", {Face::Hei, 17}},
+    {Control::StackedOutputCheck, Kind::CheckBox, OnWindow, {281, 766, 111, 40}, "堆叠输出", {Face::Hei, 19}},
+    {Control::CodeListEdit, Kind::CodeList, OnWindow, {500, 30, 212, 697}, "", {Face::Hei, 23}},
+    {Control::VerifyButton, Kind::Button, OnWindow, {499, 743, 95, 35}, "校验条码", {Face::Hei, 16}},
+    {Control::ClearButton, Kind::Button, OnWindow, {608, 742, 95, 35}, "清空编辑框", {Face::Hei, 16}},
+    {Control::SeparatorButton, Kind::Button, OnWindow, {499, 787, 95, 35}, "其他分隔符", {Face::Hei, 16}},
+    {Control::InputLimitCheck, Kind::CheckBox, OnWindow, {611, 788, 95, 33}, "13位长度输入限制", {Face::Hei, 16}, true},
+};
+
+constexpr Control spinBoxes[] = {Control::StartEdit, Control::EndEdit, Control::StepEdit};
+
+// Every attribute is set, so that no control inherits the bold title font of its group box.
+QFont fontFor(const FontSpec& spec)
+{
+    QFont font = QApplication::font();
+    font.setFamilies(spec.face == Face::Hei ? QStringList{QStringLiteral("黑体")}
+                                            : font.families());
+    if (spec.face == Face::Gui)
+        font.setPointSizeF(font.pointSizeF());
+    else
+        font.setPixelSize(spec.pixels);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+// Black on white; the selection shows only while the box has the focus.
+void paintAsEditBox(QWidget& edit)
+{
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    edit.setPalette(palette);
+}
+
+QWidget* createControl(const ControlRow& row, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case Kind::GroupBox:
+        return new QGroupBox(text, parent);
+    case Kind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case Kind::LineEdit: {
+        auto* edit = new QLineEdit(parent);
+        paintAsEditBox(*edit);
+        TypingFilter::install(*edit);
+        return edit;
+    }
+    case Kind::CodeList: {
+        auto* edit = new CodeListEdit(parent);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setTabChangesFocus(true);
+        paintAsEditBox(*edit);
+        return edit;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case Kind::CheckBox: {
+        auto* check = new QCheckBox(text, parent);
+        check->setChecked(row.checked);
+        return check;
+    }
+    case Kind::Canvas:
+        return new QWidget(parent);  // stands in for the preview canvas
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Korvane-Tessaly"));
+    setWindowIcon(programIcon());
+    setFixedSize(ClientSize);
+    addControls();
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    toolkit_ = std::make_unique<QtToolkit>(*this);
+    bindEvents();
+    move(centredWindowPlace(QGuiApplication::primaryScreen()->geometry(), OuterSize));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addControls()
+{
+    for (const ControlRow& row : controlRows) {
+        QWidget* parent = row.parent ? controls_.at(*row.parent) : this;
+        QWidget* widget = createControl(row, parent);
+        tagControl(*widget, row.control);
+        widget->setFont(fontFor(row.font));
+        widget->setGeometry(row.place);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            wrapButtonText(*button);
+        controls_[row.control] = widget;
+    }
+    for (Control box : spinBoxes)
+        new SpinButtons(*static_cast<QLineEdit*>(control(box)));
+
+    auto* hint = control(Control::PasteHintLabel);
+    QPalette palette = hint->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    hint->setPalette(palette);
+}
+
+// Every control event the window answers, and the one place where bindings are added.
+void MainWindow::bindEvents()
+{
+    Toolkit& ui = *toolkit_;
+    onClick(Control::VerifyButton, [&ui] { verifyCodeList(ui); });
+    onClick(Control::ClearButton, [&ui] { clearCodeList(ui); });
+    // CodeListEdit reports to codeListEdit().keyPressed, keyReleased and leftButtonReleased.
+}
+
+void MainWindow::onClick(Control button, std::function<void()> action)
+{
+    connect(static_cast<QAbstractButton*>(control(button)), &QAbstractButton::clicked, this,
+            std::move(action));
+}
+
+QWidget* MainWindow::control(Control control) const
+{
+    const auto found = controls_.find(control);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+CodeListEdit& MainWindow::codeListEdit() const
+{
+    return *static_cast<CodeListEdit*>(control(Control::CodeListEdit));
+}
+
+QWidget* MainWindow::previewCanvas() const
+{
+    return control(Control::PreviewCanvas);
+}
+
+}  // namespace kt
