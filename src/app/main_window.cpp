@@ -20,6 +20,8 @@
 #include "app/window_place.h"
 #include "app/wrapped_text.h"
 #include "commands/clear.h"
+#include "commands/separator.h"
+#include "commands/sequence.h"
 #include "commands/verify.h"
 
 namespace kt {
@@ -197,6 +199,9 @@ void MainWindow::bindEvents()
     Toolkit& ui = *toolkit_;
     onClick(Control::VerifyButton, [&ui] { verifyCodeList(ui); });
     onClick(Control::ClearButton, [&ui] { clearCodeList(ui); });
+    onClick(Control::NewSequenceButton, [&ui] { generateSequence(ui, true); });
+    onClick(Control::AddSequenceButton, [&ui] { generateSequence(ui, false); });
+    onClick(Control::SeparatorButton, [&ui] { openSeparatorWindow(ui); });
     // CodeListEdit reports to codeListEdit().keyPressed, keyReleased and leftButtonReleased.
 }
 
