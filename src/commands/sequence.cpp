@@ -29,10 +29,11 @@ constexpr char ValueTooLongMessage[] =
 // 间隔不能为0
 constexpr char ZeroStepMessage[] = "\xBC\xE4\xB8\xF4\xB2\xBB\xC4\xDC\xCE\xAA" "0";
 // 序列行数不能超过 ... 行
-constexpr char TooManyLinesHead[] = "\xD0\xF2\xC1\xD0\xD0\xD0\xCA\xFD\xB2\xBB\xC4\xDC\xB3\xAC\xB9\xFD";
+constexpr char TooManyLinesHead[] =
+    "\xD0\xF2\xC1\xD0\xD0\xD0\xCA\xFD\xB2\xBB\xC4\xDC\xB3\xAC\xB9\xFD";
 constexpr char TooManyLinesTail[] = "\xD0\xD0";
 
-// count values from first, step apart.
+// The values to generate: count of them, from first on, step apart.
 struct Sequence {
     int first = 0;
     int step = 0;
@@ -63,9 +64,9 @@ bool fitsBody(std::string_view prefix, std::int64_t value)
            <= BodyLength;
 }
 
-// The values that the fields ask for, or nothing once the refusal has been shown. Every
-// refusal comes before a line is built, and a request that would end says what it would
-// have said on its way.
+// The values that the fields ask for, or nothing once a refusal has been shown. Refusals
+// come before any line is built; where the loop would end, the message is the one it would
+// have reached.
 std::optional<Sequence> planSequence(Toolkit& ui, std::string_view prefix,
                                      std::string_view startText, std::string_view endText,
                                      std::string_view stepText)

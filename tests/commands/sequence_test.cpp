@@ -147,11 +147,12 @@ struct ShortcutCase {
     const char* end;
     const char* step;
     bool zeroPad;
-    int sets;  // how often the list is set with both check boxes ticked (a refusal of the
-               // verify command sets it once as well)
+    // Times the list is set with both check boxes ticked: once when it is verified as it is
+    // built, or when verifying refuses it; twice when it is set and then verified.
+    int sets;
 };
 
-// GBK: 条 CC F5.
+// GBK: 条 CC F5; ideographic space A1 A1.
 const ShortcutCase shortcutCases[] = {
     /* 0*/ {"690123", "1", "3", "1", true, 1},
     /* 1*/ {"690123", "-3", "-1", "1", true, 1},
