@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 
 #include <optional>
+#include <span>
 
 #include "app/app_icon.h"
 #include "app/code_list_edit.h"
@@ -50,36 +52,52 @@ struct ControlRow {
 };
 
 constexpr auto OnWindow = std::nullopt;
-constexpr Control SequenceGroup = Control::SequenceGroup;
-constexpr Control FieldsGroup = Control::SequenceFieldsGroup;
+constexpr bool Bold = true;
+constexpr bool Checked = true;
+
+constexpr FontSpec defaultFace(int pixels, bool bold = false)
+{
+    return {Face::Default, pixels, bold};
+}
+constexpr FontSpec hei(int pixels, bool bold = false)
+{
+    return {Face::Hei, pixels, bold};
+}
+constexpr FontSpec GuiFont{Face::Gui};
 
 // In creation order, which is also the Tab order.
-const ControlRow controlRows[] = {
-    {Control::SequenceGroup, Kind::GroupBox, OnWindow, {24, 25, 448, 326}, "生成条码序列", {Face::Default, 16, true}},
-    {Control::SequenceFieldsGroup, Kind::GroupBox, SequenceGroup, {11, 21, 425, 194}, "", {Face::Gui}},
-    {Control::PrefixLabel, Kind::Label, FieldsGroup, {9, 24, 102, 40}, "条码前缀：", {Face::Hei, 19, true}},
-    {Control::PrefixEdit, Kind::LineEdit, FieldsGroup, {106, 24, 297, 40}, "", {Face::Default, 23}},
-    {Control::StartLabel, Kind::Label, FieldsGroup, {18, 80, 88, 40}, "起始值：", {Face::Hei, 19, true}},
-    {Control::StartEdit, Kind::LineEdit, FieldsGroup, {106, 80, 85, 40}, "", {Face::Default, 23}},
-    {Control::EndLabel, Kind::Label, FieldsGroup, {224, 80, 82, 40}, "终止值：", {Face::Hei, 19, true}},
-    {Control::EndEdit, Kind::LineEdit, FieldsGroup, {302, 80, 85, 40}, "", {Face::Default, 23}},
-    {Control::StepLabel, Kind::Label, FieldsGroup, {247, 136, 74, 40}, "间隔：", {Face::Hei, 19, true}},
-    {Control::StepEdit, Kind::LineEdit, FieldsGroup, {302, 136, 85, 40}, "", {Face::Default, 23}},
-    {Control::ZeroPadCheck, Kind::CheckBox, SequenceGroup, {240, 223, 88, 22}, "自动补零", {Face::Default, 16}, true},
-    {Control::SyncVerifyCheck, Kind::CheckBox, SequenceGroup, {345, 222, 88, 24}, "同步校验", {Face::Default, 16}, true},
-    {Control::NewSequenceButton, Kind::Button, SequenceGroup, {217, 266, 100, 35}, "新序列", {Face::Hei, 21}},
-    {Control::AddSequenceButton, Kind::Button, SequenceGroup, {330, 265, 100, 35}, "添加序列", {Face::Hei, 21}},
-    {Control::PreviewCanvas, Kind::Canvas, OnWindow, {63, 409, 380, 264}, "", {Face::Gui}},
-    {Control::CopyButton, Kind::Button, OnWindow, {71, 713, 160, 50}, "复制到剪切板", {Face::Hei, 23}},
-    {Control::SaveButton, Kind::Button, OnWindow, {254, 713, 160, 50}, "保存文件", {Face::Hei, 23}},
-    {Control::PasteHintLabel, Kind::Label, OnWindow, {54, 769, 194, 32}, "（AI CC 可以直接粘贴）", {Face::Hei, 17}},
-    {Control::StackedOutputCheck, Kind::CheckBox, OnWindow, {281, 766, 111, 40}, "堆叠输出", {Face::Hei, 19}},
-    {Control::CodeListEdit, Kind::CodeList, OnWindow, {500, 30, 212, 697}, "", {Face::Hei, 23}},
-    {Control::VerifyButton, Kind::Button, OnWindow, {499, 743, 95, 35}, "校验条码", {Face::Hei, 16}},
-    {Control::ClearButton, Kind::Button, OnWindow, {608, 742, 95, 35}, "清空编辑框", {Face::Hei, 16}},
-    {Control::SeparatorButton, Kind::Button, OnWindow, {499, 787, 95, 35}, "其他分隔符", {Face::Hei, 16}},
-    {Control::InputLimitCheck, Kind::CheckBox, OnWindow, {611, 788, 95, 33}, "13位长度输入限制", {Face::Hei, 16}, true},
-};
+std::span<const ControlRow> controlRows()
+{
+    using enum Control;
+    using enum Kind;
+    static const ControlRow rows[] = {
+        {SequenceGroup, GroupBox, OnWindow, {24, 25, 448, 326}, "生成条码序列", defaultFace(16, Bold)},
+        {SequenceFieldsGroup, GroupBox, SequenceGroup, {11, 21, 425, 194}, "", GuiFont},
+        {PrefixLabel, Label, SequenceFieldsGroup, {9, 24, 102, 40}, "条码前缀：", hei(19, Bold)},
+        {PrefixEdit, LineEdit, SequenceFieldsGroup, {106, 24, 297, 40}, "", defaultFace(23)},
+        {StartLabel, Label, SequenceFieldsGroup, {18, 80, 88, 40}, "起始值：", hei(19, Bold)},
+        {StartEdit, LineEdit, SequenceFieldsGroup, {106, 80, 85, 40}, "", defaultFace(23)},
+        {EndLabel, Label, SequenceFieldsGroup, {224, 80, 82, 40}, "终止值：", hei(19, Bold)},
+        {EndEdit, LineEdit, SequenceFieldsGroup, {302, 80, 85, 40}, "", defaultFace(23)},
+        {StepLabel, Label, SequenceFieldsGroup, {247, 136, 74, 40}, "间隔：", hei(19, Bold)},
+        {StepEdit, LineEdit, SequenceFieldsGroup, {302, 136, 85, 40}, "", defaultFace(23)},
+        {ZeroPadCheck, CheckBox, SequenceGroup, {240, 223, 88, 22}, "自动补零", defaultFace(16), Checked},
+        {SyncVerifyCheck, CheckBox, SequenceGroup, {345, 222, 88, 24}, "同步校验", defaultFace(16), Checked},
+        {NewSequenceButton, Button, SequenceGroup, {217, 266, 100, 35}, "新序列", hei(21)},
+        {AddSequenceButton, Button, SequenceGroup, {330, 265, 100, 35}, "添加序列", hei(21)},
+        {PreviewCanvas, Canvas, OnWindow, {63, 409, 380, 264}, "", GuiFont},
+        {CopyButton, Button, OnWindow, {71, 713, 160, 50}, "复制到剪切板", hei(23)},
+        {SaveButton, Button, OnWindow, {254, 713, 160, 50}, "保存文件", hei(23)},
+        {PasteHintLabel, Label, OnWindow, {54, 769, 194, 32}, "（AI CC 可以直接粘贴）", hei(17)},
+        {StackedOutputCheck, CheckBox, OnWindow, {281, 766, 111, 40}, "堆叠输出", hei(19)},
+        {CodeListEdit, CodeList, OnWindow, {500, 30, 212, 697}, "", hei(23)},
+        {VerifyButton, Button, OnWindow, {499, 743, 95, 35}, "校验条码", hei(16)},
+        {ClearButton, Button, OnWindow, {608, 742, 95, 35}, "清空编辑框", hei(16)},
+        {SeparatorButton, Button, OnWindow, {499, 787, 95, 35}, "其他分隔符", hei(16)},
+        {InputLimitCheck, CheckBox, OnWindow, {611, 788, 95, 33}, "13位长度输入限制", hei(16), Checked},
+    };
+    return rows;
+}
 
 constexpr Control spinBoxes[] = {Control::StartEdit, Control::EndEdit, Control::StepEdit};
 
@@ -133,6 +151,8 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
+        // The narrow inner margin of a plain edit box; Qt's wider default wraps a 13-digit code.
+        edit->document()->setDocumentMargin(2);
         paintAsEditBox(*edit);
         return edit;
     }
@@ -174,7 +194,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addControls()
 {
-    for (const ControlRow& row : controlRows) {
+    for (const ControlRow& row : controlRows()) {
         QWidget* parent = row.parent ? controls_.at(*row.parent) : this;
         QWidget* widget = createControl(row, parent);
         tagControl(*widget, row.control);

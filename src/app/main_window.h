@@ -9,7 +9,6 @@
 
 #include "app/toolkit.h"
 
-class QLineEdit;
 
 namespace kt {
 

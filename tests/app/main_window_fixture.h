@@ -21,7 +21,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    QLineEdit& lineEdit(Control control) { return *static_cast<QLineEdit*>(window.control(control)); }
+    QLineEdit& lineEdit(Control control)
+    {
+        return *static_cast<QLineEdit*>(window.control(control));
+    }
     QAbstractButton& button(Control control)
     {
         return *static_cast<QAbstractButton*>(window.control(control));

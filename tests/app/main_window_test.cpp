@@ -1,5 +1,7 @@
 #include <QClipboard>
 #include <QGroupBox>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include "app/window_place.h"
@@ -166,6 +168,13 @@ TEST_F(MainWindowTest, VerifyButtonRewritesTheListOrShowsTheShortLine)
     EXPECT_EQ(closer.seen[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(closer.seen[0].owner, nullptr);
     EXPECT_EQ(closer.seen[0].modality, Qt::ApplicationModal);
+}
+
+TEST_F(MainWindowTest, AThirteenDigitCodeFitsOnOneLineOfTheList)
+{
+    codeList().setPlainText("4006381333931\n");
+    QApplication::processEvents();
+    EXPECT_EQ(codeList().document()->firstBlock().layout()->lineCount(), 1);
 }
 
 TEST_F(MainWindowTest, ClearButtonEmptiesTheList)
