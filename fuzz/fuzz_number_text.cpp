@@ -4,18 +4,14 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "invariant.h"
 #include "core/number_text.h"
 
 using namespace kt;
 
 namespace {
 
-// An invariant that does not hold names its line, and the fuzzer keeps the input.
-#define check(condition) \
-    ((condition) ? void() : (std::fprintf(stderr, "invariant broken: line %d\n", __LINE__), std::abort()))
 
 void checkForm(const Text& text, std::size_t longest)
 {

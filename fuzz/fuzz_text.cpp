@@ -2,18 +2,14 @@
 // and agree with what the operation promises.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 
+#include "invariant.h"
 #include "core/text.h"
 
 using namespace kt;
 
 namespace {
 
-// An invariant that does not hold names its line, and the fuzzer keeps the input.
-#define check(condition) \
-    ((condition) ? void() : (std::fprintf(stderr, "invariant broken: line %d\n", __LINE__), std::abort()))
 
 Text joined(const std::vector<Text>& pieces, std::string_view sep)
 {

@@ -16,15 +16,20 @@
 #include "app/app_icon.h"
 #include "app/code_list_edit.h"
 #include "app/control_tag.h"
+#include "app/preview_canvas.h"
 #include "app/qt_toolkit.h"
 #include "app/spin_buttons.h"
 #include "app/typing_filter.h"
 #include "app/window_place.h"
 #include "app/wrapped_text.h"
 #include "commands/clear.h"
+#include "commands/input_limit.h"
 #include "commands/separator.h"
 #include "commands/sequence.h"
 #include "commands/verify.h"
+#include "preview/preview.h"
+#include "svg/save_file.h"
+#include "svg/svg_document.h"
 
 namespace kt {
 
@@ -168,7 +173,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
         return check;
     }
     case Kind::Canvas:
-        return new QWidget(parent);  // stands in for the preview canvas
+        return new PreviewCanvas(parent);
     }
     return nullptr;
 }
@@ -222,7 +227,12 @@ void MainWindow::bindEvents()
     onClick(Control::NewSequenceButton, [&ui] { generateSequence(ui, true); });
     onClick(Control::AddSequenceButton, [&ui] { generateSequence(ui, false); });
     onClick(Control::SeparatorButton, [&ui] { openSeparatorWindow(ui); });
-    // CodeListEdit reports to codeListEdit().keyPressed, keyReleased and leftButtonReleased.
+    onClick(Control::CopyButton, [&ui] { buildSvgDocument(ui); });
+    onClick(Control::SaveButton, [&ui] { saveSvgFile(ui); });
+    CodeListEdit& codeList = codeListEdit();
+    codeList.keyPressed = [&ui](int virtualKey) { return acceptCodeListKey(ui, virtualKey); };
+    codeList.keyReleased = [&ui] { drawPreview(ui); };
+    codeList.leftButtonReleased = [&ui] { drawPreview(ui); };
 }
 
 void MainWindow::onClick(Control button, std::function<void()> action)

@@ -263,6 +263,14 @@ TEST(TextNumbers, DigitValueIsAlwaysZeroToNine) {
     }
 }
 
+TEST(TextNumbers, DigitValueIsTheNumberOfItsByte) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string c(1, static_cast<char>(byte));
+        SCOPED_TRACE(byte);
+        EXPECT_EQ(digitValue(c), truncateToInteger(textToNumber(c)));
+    }
+}
+
 TEST(TextNumbers, TruncateToIntegerKeepsLow32Bits) {
     struct Row {
         const char* name;
