@@ -24,6 +24,8 @@
 #include "app/wrapped_text.h"
 #include "commands/clear.h"
 #include "commands/input_limit.h"
+#include "commands/separator.h"
+#include "commands/sequence.h"
 #include "commands/verify.h"
 #include "preview/preview.h"
 #include "svg/save_file.h"
@@ -222,6 +224,9 @@ void MainWindow::bindEvents()
     Toolkit& ui = *toolkit_;
     onClick(Control::VerifyButton, [&ui] { verifyCodeList(ui); });
     onClick(Control::ClearButton, [&ui] { clearCodeList(ui); });
+    onClick(Control::NewSequenceButton, [&ui] { generateSequence(ui, true); });
+    onClick(Control::AddSequenceButton, [&ui] { generateSequence(ui, false); });
+    onClick(Control::SeparatorButton, [&ui] { openSeparatorWindow(ui); });
     onClick(Control::CopyButton, [&ui] { buildSvgDocument(ui); });
     onClick(Control::SaveButton, [&ui] { saveSvgFile(ui); });
     CodeListEdit& codeList = codeListEdit();
