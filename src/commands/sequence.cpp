@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <variant>
 
 #include "commands/verify.h"
 #include "core/check_digit.h"
@@ -40,9 +41,19 @@ struct Sequence {
     std::int64_t count = 0;
 };
 
-void refuse(Toolkit& ui, const Text& message)
+Text refusalMessage(SequenceRefusal refusal)
 {
-    ui.showMessage(message, ErrorTitle, MessageIcon::Error, MessageOwner::MainWindow);
+    switch (refusal) {
+    case SequenceRefusal::StartAboveEnd:
+        return StartAboveEndMessage;
+    case SequenceRefusal::ValueTooLong:
+        return ValueTooLongMessage;
+    case SequenceRefusal::ZeroStep:
+        return ZeroStepMessage;
+    case SequenceRefusal::TooManyLines:
+        break;
+    }
+    return joinTexts({TooManyLinesHead, integerToText(MaxSequenceLines), TooManyLinesTail});
 }
 
 // How many values the loop from s towards e takes, or nothing when it never ends. Counted in
@@ -64,43 +75,33 @@ bool fitsBody(std::string_view prefix, std::int64_t value)
            <= BodyLength;
 }
 
-// The values that the fields ask for, or nothing once a refusal has been shown. Refusals
-// come before any line is built; where the loop would end, the message is the one it would
-// have reached.
-std::optional<Sequence> planSequence(Toolkit& ui, std::string_view prefix,
-                                     std::string_view startText, std::string_view endText,
-                                     std::string_view stepText)
+// The values that the fields ask for, or why they are refused. Refusals come before any
+// line is built; where the loop would end, the refusal is the one it would have reached.
+std::variant<Sequence, SequenceRefusal> planSequence(const SequenceFields& fields)
 {
-    const double start = textToNumber(startText);
-    const double end = textToNumber(endText);
-    if (start - end > Tolerance) {
-        refuse(ui, StartAboveEndMessage);
-        return std::nullopt;
-    }
+    const double start = textToNumber(fields.start);
+    const double end = textToNumber(fields.end);
+    if (start - end > Tolerance)
+        return SequenceRefusal::StartAboveEnd;
     const int s = truncateToInteger(start);
     const int e = truncateToInteger(end);
-    const int d = truncateToInteger(textToNumber(stepText));
+    const int d = truncateToInteger(textToNumber(fields.step));
 
     const std::optional<std::int64_t> count = countValues(s, e, d);
     if (!count) {
         // The first value is repeated forever: too long, or refused as an endless request.
-        refuse(ui, fitsBody(prefix, s) ? ZeroStepMessage : ValueTooLongMessage);
-        return std::nullopt;
+        return fitsBody(fields.prefix, s) ? SequenceRefusal::ZeroStep
+                                          : SequenceRefusal::ValueTooLong;
     }
     if (*count == 0)
         return Sequence{};
 
     // A value's text grows with its magnitude and its sign, so the longest lies at an end.
     const std::int64_t last = s + (*count - 1) * static_cast<std::int64_t>(d);
-    if (!fitsBody(prefix, s) || !fitsBody(prefix, last)) {
-        refuse(ui, ValueTooLongMessage);
-        return std::nullopt;
-    }
-    if (*count > MaxSequenceLines) {
-        refuse(ui, joinTexts({TooManyLinesHead, integerToText(MaxSequenceLines),
-                              TooManyLinesTail}));
-        return std::nullopt;
-    }
+    if (!fitsBody(fields.prefix, s) || !fitsBody(fields.prefix, last))
+        return SequenceRefusal::ValueTooLong;
+    if (*count > MaxSequenceLines)
+        return SequenceRefusal::TooManyLines;
     return Sequence{s, d, *count};
 }
 
@@ -127,8 +128,21 @@ Text buildBlock(std::string_view prefix, const Sequence& sequence, bool zeroPad,
     return block;
 }
 
+}  // namespace
+
+SequenceBlock buildSequence(const SequenceFields& fields, bool zeroPad, bool withCheckDigit)
+{
+    if (!fields.complete())
+        return {};
+    const std::variant<Sequence, SequenceRefusal> plan = planSequence(fields);
+    if (const auto* refusal = std::get_if<SequenceRefusal>(&plan))
+        return {Text(), *refusal};
+    return {buildBlock(fields.prefix, std::get<Sequence>(plan), zeroPad, withCheckDigit),
+            std::nullopt};
+}
+
 // Lines of such a prefix, padded to the body, hold nothing that verifying would remove and
-// no line break but their own, so verifying them only adds each one's check digit.
+// no line break but their own.
 bool verifiesAsBuilt(std::string_view prefix, bool zeroPad)
 {
     if (!zeroPad)
@@ -140,8 +154,6 @@ bool verifiesAsBuilt(std::string_view prefix, bool zeroPad)
     return true;
 }
 
-}  // namespace
-
 void generateSequence(Toolkit& ui, bool replaceList)
 {
     const Text prefix = ui.editText(Control::PrefixEdit);
@@ -151,25 +163,26 @@ void generateSequence(Toolkit& ui, bool replaceList)
     const bool zeroPad = ui.isChecked(Control::ZeroPadCheck);
     const bool verify = ui.isChecked(Control::SyncVerifyCheck);
 
-    Text block;
-    if (!prefix.empty() && !startText.empty() && !endText.empty() && !stepText.empty()) {
-        const std::optional<Sequence> sequence =
-            planSequence(ui, prefix, startText, endText, stepText);
-        if (!sequence)
-            return;
-        // A million lines take seconds to set, so the verified list is set at once when
-        // it is known in advance.
-        if (replaceList && verify && verifiesAsBuilt(prefix, zeroPad)) {
-            ui.setEditText(Control::CodeListEdit, buildBlock(prefix, *sequence, zeroPad, true));
-            return;
-        }
-        block = buildBlock(prefix, *sequence, zeroPad, false);
+    const SequenceFields fields{prefix, startText, endText, stepText};
+    // A million lines take seconds to set, so the verified list is set at once when it is
+    // known in advance.
+    const bool setVerified =
+        fields.complete() && replaceList && verify && verifiesAsBuilt(prefix, zeroPad);
+    const SequenceBlock block = buildSequence(fields, zeroPad, setVerified);
+    if (block.refusal) {
+        ui.showMessage(refusalMessage(*block.refusal), ErrorTitle, MessageIcon::Error,
+                       MessageOwner::MainWindow);
+        return;
+    }
+    if (setVerified) {
+        ui.setEditText(Control::CodeListEdit, block.lines);
+        return;
     }
 
     if (replaceList)
-        ui.setEditText(Control::CodeListEdit, block);
+        ui.setEditText(Control::CodeListEdit, block.lines);
     else
-        ui.appendEditText(Control::CodeListEdit, LineBreak + block);
+        ui.appendEditText(Control::CodeListEdit, LineBreak + block.lines);
     if (verify)
         verifyCodeList(ui);
 }
