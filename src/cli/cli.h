@@ -13,6 +13,7 @@ enum ExitStatus {
 };
 
 int runVerify(const QStringList& arguments);
+int runSequence(const QStringList& arguments);
 int runSvg(const QStringList& arguments);
 
 }  // namespace kt::cli

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/system_text.h"
+#include "cli/output.h"
 
 namespace kt::cli {
 
@@ -40,11 +41,21 @@ std::string_view toCodeLine(std::string_view utf8, Text& scratch)
     return scratch;
 }
 
-std::string lineToUtf8(std::string_view systemText)
+bool writeLines(Output& out, std::string_view systemLines, std::string_view lineEnd)
 {
-    if (isAscii(systemText))
-        return std::string(systemText);
-    return systemTextToUtf8(Text(systemText)).toStdString();
+    for (std::size_t from = 0; from < systemLines.size();) {
+        const std::size_t end = systemLines.find("\r\n", from);
+        const std::string_view line = systemLines.substr(from, end - from);
+        if (isAscii(line))
+            out.append(line);
+        else
+            out.append(systemTextToUtf8(Text(line)).toStdString());
+        out.append(lineEnd);
+        from = end + 2;
+        if (!out.flushWhenFull())
+            return false;
+    }
+    return out.finish();
 }
 
 }  // namespace kt::cli

@@ -9,6 +9,8 @@
 
 namespace kt::cli {
 
+class Output;
+
 // One line (no line break) of UTF-8 input as the window's list would hold it.
 Text lineToSystemText(std::string_view utf8);
 
@@ -16,7 +18,8 @@ Text lineToSystemText(std::string_view utf8);
 // without a space, as nearly every line is, comes back as it is; others are built in scratch.
 std::string_view toCodeLine(std::string_view utf8, Text& scratch);
 
-// One line of system text as UTF-8.
-std::string lineToUtf8(std::string_view systemText);
+// Lines of system text, each ending in CR LF, written as UTF-8 lines ending in lineEnd; the
+// output is finished. False when writing failed.
+bool writeLines(Output& out, std::string_view systemLines, std::string_view lineEnd);
 
 }  // namespace kt::cli

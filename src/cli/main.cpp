@@ -20,6 +20,7 @@ struct Subcommand {
 
 constexpr Subcommand Subcommands[] = {
     {"verify", kt::cli::runVerify},
+    {"sequence", kt::cli::runSequence},
     {"svg", kt::cli::runSvg},
 };
 
@@ -28,6 +29,7 @@ const char* const Description =
     "\n"
     "Commands:\n"
     "  verify    complete or correct the check digit of every code of a list\n"
+    "  sequence  write numbered codes: a prefix and a counter\n"
     "  svg       write the SVG document of a list\n"
     "\n"
     "'korvane-tessaly-cli COMMAND --help' describes each command.";
@@ -44,7 +46,7 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
-    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("verify or svg"),
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("verify, sequence or svg"),
                                  QStringLiteral("COMMAND [ARGUMENTS...]"));
     // Whatever follows the command is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

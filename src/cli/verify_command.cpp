@@ -60,20 +60,8 @@ int runVerify(const QStringList& arguments)
         return Failure;
     }
 
-    const std::string_view lineEnd = parser.isSet(crlf) ? "\r\n" : "\n";
-    const std::string_view text = verified.text;
     Output out;
-    for (std::size_t from = 0; from < text.size();) {
-        const std::size_t end = text.find("\r\n", from);
-        out.append(lineToUtf8(text.substr(from, end - from)));
-        out.append(lineEnd);
-        from = end + 2;
-        if (!out.flushWhenFull()) {
-            printError(Name, QStringLiteral("cannot write: %1").arg(out.errorString()));
-            return Failure;
-        }
-    }
-    if (!out.finish()) {
+    if (!writeLines(out, verified.text, parser.isSet(crlf) ? "\r\n" : "\n")) {
         printError(Name, QStringLiteral("cannot write: %1").arg(out.errorString()));
         return Failure;
     }

@@ -36,19 +36,20 @@ std::set<std::string> lines(const std::string& text)
     return found;
 }
 
-TEST(CliDecode, AVerifiedListPipedIntoSvgScansAsItsCodes)
+TEST(CliDecode, ASequencePipedIntoSvgScansAsItsCodes)
 {
     if (!toolsPresent())
         GTEST_SKIP() << "rsvg-convert or zbarimg missing (scripts/setup installs them)";
     CliRunner cli;
-    writeFile(cli.folder() / "list.txt", "690123 000001\n\n4006381333930\n950110153000\n");
-    ASSERT_EQ(cli.shell("\"$KT_CLI\" verify list.txt | \"$KT_CLI\" svg > document.svg"), 0);
-    writeFile(cli.folder() / "page.svg", page(readFile(cli.folder() / "document.svg"), 4));
+    ASSERT_EQ(cli.shell("\"$KT_CLI\" sequence --prefix 690123 --start 8 --end 13 --step 2 "
+                        "| \"$KT_CLI\" svg > document.svg"),
+              0);
+    writeFile(cli.folder() / "page.svg", page(readFile(cli.folder() / "document.svg"), 3));
     ASSERT_EQ(cli.shell("rsvg-convert -z 4 -o page.png page.svg"), 0);
     cli.shell("zbarimg --nodbus --raw -q page.png > codes.txt 2>/dev/null");
 
     EXPECT_EQ(lines(readFile(cli.folder() / "codes.txt")),
-              (std::set<std::string>{"6901230000010", "4006381333931", "9501101530003"}));
+              (std::set<std::string>{"6901230000089", "6901230000102", "6901230000126"}));
 }
 
 }  // namespace

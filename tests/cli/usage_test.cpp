@@ -19,6 +19,7 @@ TEST(CommandLine, HelpAndVersion)
         {{"--help"}, "Usage: korvane-tessaly-cli [options] COMMAND"},
         {{"svg", "--help"}, "Usage: korvane-tessaly-cli svg [options] [FILE]"},
         {{"verify", "-h"}, "Usage: korvane-tessaly-cli verify [options] [FILE]"},
+        {{"sequence", "--help"}, "Usage: korvane-tessaly-cli sequence [options]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0]);
@@ -45,6 +46,10 @@ TEST(CommandLine, UsageErrorsEndWithStatus2AndAOneLineHint)
         {{"svg", "a.txt", "b.txt"}, "korvane-tessaly-cli svg: unexpected argument 'b.txt'"},
         {{"svg", "-o"}, "korvane-tessaly-cli svg: Missing value after '-o'"},
         {{"verify", "--stacked"}, "korvane-tessaly-cli verify: Unknown option 'stacked'"},
+        {{"sequence", "--prefix", "1", "--start", "1"},
+         "korvane-tessaly-cli sequence: --end is missing"},
+        {{"sequence", "--prefix", "1", "--start", "1", "--end", "2", "list.txt"},
+         "korvane-tessaly-cli sequence: unexpected argument 'list.txt'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/system_text.h"
+#include "commands/sequence.h"
 #include "commands/verify.h"
 #include "fake_toolkit.h"
 #include "svg/svg_document.h"
@@ -38,6 +39,30 @@ inline std::string windowVerify(const std::string& utf8)
     return fromSystemText(ui.texts[Control::CodeListEdit])
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .toStdString();
+}
+
+struct WindowSequence {
+    std::string list;  // the list box afterwards, with LF line ends
+    bool refused;      // a message box was shown
+};
+
+// What NewSequenceButton leaves in the list box for these fields (UTF-8).
+inline WindowSequence windowSequence(const std::string& prefix, const std::string& start,
+                                     const std::string& end, const std::string& step,
+                                     bool zeroPad, bool verify)
+{
+    FakeToolkit ui;
+    ui.texts[Control::PrefixEdit] = toSystemText(QString::fromStdString(prefix));
+    ui.texts[Control::StartEdit] = start;
+    ui.texts[Control::EndEdit] = end;
+    ui.texts[Control::StepEdit] = step;
+    ui.checks[Control::ZeroPadCheck] = zeroPad;
+    ui.checks[Control::SyncVerifyCheck] = verify;
+    generateSequence(ui, true);
+    return {fromSystemText(ui.texts[Control::CodeListEdit])
+                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                .toStdString(),
+            !ui.messages.empty()};
 }
 
 }  // namespace kt
