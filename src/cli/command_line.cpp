@@ -58,8 +58,8 @@ std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList
     }
     const QStringList positionals = parser.positionalArguments();
     if (positionals.size() > maxPositionals)
-        return usageError(command,
-                          QStringLiteral("unexpected argument '%1'").arg(positionals[maxPositionals]));
+        return usageError(command, QStringLiteral("unexpected argument '%1'")
+                                       .arg(positionals[maxPositionals]));
     return std::nullopt;
 }
 

@@ -46,7 +46,8 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
-    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("verify, sequence or svg"),
+    parser.addPositionalArgument(QStringLiteral("COMMAND"),
+                                 QStringLiteral("verify, sequence or svg"),
                                  QStringLiteral("COMMAND [ARGUMENTS...]"));
     // Whatever follows the command is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

@@ -40,9 +40,11 @@ TEST(CommandLine, UsageErrorsEndWithStatus2AndAOneLineHint)
         std::string error;
     } cases[] = {
         {{}, "korvane-tessaly-cli: a command is missing (see 'korvane-tessaly-cli --help')"},
-        {{"draw"}, "korvane-tessaly-cli: unknown command 'draw' (see 'korvane-tessaly-cli --help')"},
+        {{"draw"},
+         "korvane-tessaly-cli: unknown command 'draw' (see 'korvane-tessaly-cli --help')"},
         {{"--stacked", "svg"}, "korvane-tessaly-cli: Unknown option 'stacked'"},
-        {{"svg", "--bogus"}, "korvane-tessaly-cli svg: Unknown option 'bogus' (see 'korvane-tessaly-cli svg --help')"},
+        {{"svg", "--bogus"},
+         "korvane-tessaly-cli svg: Unknown option 'bogus' (see 'korvane-tessaly-cli svg --help')"},
         {{"svg", "a.txt", "b.txt"}, "korvane-tessaly-cli svg: unexpected argument 'b.txt'"},
         {{"svg", "-o"}, "korvane-tessaly-cli svg: Missing value after '-o'"},
         {{"verify", "--stacked"}, "korvane-tessaly-cli verify: Unknown option 'stacked'"},
