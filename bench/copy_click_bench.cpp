@@ -45,14 +45,3 @@ BENCHMARK(copyClick)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace kt
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

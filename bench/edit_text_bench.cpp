@@ -52,14 +52,3 @@ BENCHMARK(caretOffsetAtTheEndOfMillionLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kt
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

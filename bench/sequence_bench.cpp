@@ -60,14 +60,3 @@ BENCHMARK(newSequenceOfAMillionLines)->Unit(benchmark::kMillisecond)->Iterations
 
 }  // namespace
 }  // namespace kt
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

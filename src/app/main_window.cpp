@@ -16,6 +16,7 @@
 #include "app/app_icon.h"
 #include "app/code_list_edit.h"
 #include "app/control_tag.h"
+#include "app/edit_box_style.h"
 #include "app/preview_canvas.h"
 #include "app/qt_toolkit.h"
 #include "app/spin_buttons.h"
@@ -119,17 +120,6 @@ QFont fontFor(const FontSpec& spec)
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     return font;
-}
-
-// Black on white; the selection shows only while the box has the focus.
-void paintAsEditBox(QWidget& edit)
-{
-    QPalette palette = edit.palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
-    edit.setPalette(palette);
 }
 
 QWidget* createControl(const ControlRow& row, QWidget* parent)

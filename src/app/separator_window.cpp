@@ -9,6 +9,7 @@
 
 #include "app/app_icon.h"
 #include "app/control_tag.h"
+#include "app/edit_box_style.h"
 #include "app/typing_filter.h"
 #include "app/wrapped_text.h"
 #include "commands/separator.h"
@@ -24,17 +25,6 @@ QFont defaultFace(int pixels)
     font.setPixelSize(pixels);
     font.setWeight(QFont::Normal);
     return font;
-}
-
-// Black on white; the selection shows only while the box has the focus.
-void paintAsEditBox(QWidget& edit)
-{
-    QPalette palette = edit.palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
-    edit.setPalette(palette);
 }
 
 void place(QWidget& widget, Control control, const QRect& rect, int fontPixels)
