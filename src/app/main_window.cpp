@@ -108,16 +108,16 @@ std::span<const ControlRow> controlRows()
 constexpr Control spinBoxes[] = {Control::StartEdit, Control::EndEdit, Control::StepEdit};
 
 // Every attribute is set, so that no control inherits the bold title font of its group box.
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& wanted)
 {
     QFont font = QApplication::font();
-    font.setFamilies(spec.face == Face::Hei ? QStringList{QStringLiteral("黑体")}
-                                            : font.families());
-    if (spec.face == Face::Gui)
+    font.setFamilies(wanted.face == Face::Hei ? QStringList{QStringLiteral("黑体")}
+                                              : font.families());
+    if (wanted.face == Face::Gui)
         font.setPointSizeF(font.pointSizeF());
     else
-        font.setPixelSize(spec.pixels);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+        font.setPixelSize(wanted.pixels);
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     return font;
 }
